@@ -1,0 +1,23 @@
+#include "Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace toolkit {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+
+const QScreen *primary() { return QGuiApplication::primaryScreen(); }
+
+float twipsPerPixel(double dotsPerInch) { return static_cast<float>(TwipsPerInch / dotsPerInch); }
+
+} // namespace
+
+float Screen::TwipsPerPixelX() { return twipsPerPixel(primary()->logicalDotsPerInchX()); }
+float Screen::TwipsPerPixelY() { return twipsPerPixel(primary()->logicalDotsPerInchY()); }
+float Screen::Width() { return static_cast<float>(primary()->geometry().width() * double(TwipsPerPixelX())); }
+float Screen::Height() { return static_cast<float>(primary()->geometry().height() * double(TwipsPerPixelY())); }
+
+} // namespace toolkit
