@@ -20,4 +20,6 @@ float Screen::TwipsPerPixelY() { return twipsPerPixel(primary()->logicalDotsPerI
 float Screen::Width() { return static_cast<float>(primary()->geometry().width() * double(TwipsPerPixelX())); }
 float Screen::Height() { return static_cast<float>(primary()->geometry().height() * double(TwipsPerPixelY())); }
 
+QPoint Screen::origin() { return primary()->geometry().topLeft(); }
+
 } // namespace toolkit

@@ -1,6 +1,8 @@
 // The screen object: the primary screen's size in twips and the twips per pixel.
 #pragma once
 
+#include <QPoint>
+
 namespace toolkit {
 
 struct Screen {
@@ -8,6 +10,10 @@ struct Screen {
     static float Height();         // primary screen height, twips
     static float TwipsPerPixelX();
     static float TwipsPerPixelY();
+
+    // Where the primary screen's top-left corner lies in the windowing
+    // library's global coordinates: the origin of every window position.
+    static QPoint origin();
 };
 
 } // namespace toolkit

@@ -1,0 +1,307 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "Keys.h"
+#include "Screen.h"
+#include "Timer.h"
+#include "Units.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+#ifdef ZELOR_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace toolkit {
+
+namespace {
+
+std::vector<Form *> &loaded()
+{
+    static std::vector<Form *> forms;
+    return forms;
+}
+
+int toPixelsX(double twips) { return twipsToPixels(twips, Screen::TwipsPerPixelX()); }
+int toPixelsY(double twips) { return twipsToPixels(twips, Screen::TwipsPerPixelY()); }
+float toTwipsX(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelX()); }
+float toTwipsY(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelY()); }
+
+Qt::WindowFlags flagsFor(const FormStyle &style)
+{
+    Qt::WindowFlags flags = Qt::Window;
+    if (style.border == Border::None)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint;
+    if (!style.showInTaskbar)
+        flags |= Qt::Tool; // a tool window gets no taskbar entry
+    return flags;
+}
+
+// X11 has no window flag for "not movable". The window manager learns it from
+// the Motif hints, which Qt writes itself with the move function always on;
+// after Qt has written them, replace them with ones that leave out move and
+// resize. Window managers that ignore the hints let the user move the window.
+void forbidMoveOnX11(QWidget &window)
+{
+#ifdef ZELOR_HAVE_XCB
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    static const char atomName[] = "_MOTIF_WM_HINTS";
+    auto cookie = xcb_intern_atom(connection, 0, sizeof atomName - 1, atomName);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    if (!reply)
+        return;
+    enum : uint32_t { HintFunctions = 1, HintDecorations = 2 };
+    enum : uint32_t { FunctionClose = 32 };
+    enum : uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16 };
+    const uint32_t hints[5] = {HintFunctions | HintDecorations, FunctionClose,
+                               DecorBorder | DecorTitle | DecorMenu, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
+                        reply->atom, reply->atom, 32, 5, hints);
+    xcb_flush(connection);
+    free(reply);
+#else
+    (void)window;
+#endif
+}
+
+} // namespace
+
+// --- FormWindow -------------------------------------------------------------
+
+FormWindow::FormWindow(Form &form, const FormStyle &style)
+    : QWidget(nullptr, flagsFor(style)), m_form(form), m_style(style)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(style.caption);
+    if (!style.icon.isNull())
+        setWindowIcon(style.icon);
+    if (style.backColor.isValid()) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, style.backColor);
+        setPalette(palette);
+        setAutoFillBackground(true);
+    }
+    const QSize client(toPixelsX(style.clientWidth), toPixelsY(style.clientHeight));
+    if (style.border == Border::FixedSingle)
+        setFixedSize(client);
+    else
+        resize(client);
+    if (style.staysBehindWhileDisabled)
+        setWindowFlag(Qt::WindowDoesNotAcceptFocus, !isEnabled());
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    // The form decides; a window that unloads is hidden and deleted by Unload.
+    event->ignore();
+    m_form.closeRequested(event->spontaneous() ? CloseCommand : ProgramUnload);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    m_form.keyDown(keyCodeOf(*event), shiftStateOf(event->modifiers()));
+}
+
+void FormWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        m_form.applyFocusRule();
+    QWidget::changeEvent(event);
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_style.movable)
+        forbidMoveOnX11(*this);
+}
+
+#ifdef Q_OS_WIN
+// Windows: the title bar and the system menu's Move are the only ways to drag a
+// window; swallowing both keeps it where the program put it.
+bool FormWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    if (m_style.movable || eventType != "windows_generic_MSG")
+        return false;
+    const MSG *msg = static_cast<const MSG *>(message);
+    const bool dragStart = msg->message == WM_NCLBUTTONDOWN && msg->wParam == HTCAPTION;
+    const bool menuMove = msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == SC_MOVE;
+    if (dragStart || menuMove) {
+        *result = 0;
+        return true;
+    }
+    return false;
+}
+#endif
+
+// --- Form -------------------------------------------------------------------
+
+Form::Form(FormStyle style) : m_style(std::move(style)) {}
+
+Form::~Form()
+{
+    auto &forms = loaded();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    delete m_window.data();
+}
+
+Form::State Form::state() const
+{
+    if (!m_window)
+        return State::NotLoaded;
+    return m_window->isVisible() ? State::Visible : State::LoadedHidden;
+}
+
+void Form::Load()
+{
+    if (m_window)
+        return;
+    m_window = new FormWindow(*this, m_style);
+    loaded().push_back(this);
+    createControls(*m_window);
+    connectHandlers();
+    Form_Load();
+}
+
+void Form::Show()
+{
+    Load();
+    if (m_window->isVisible())
+        return;
+    placeAtStart();
+    if (m_style.maximized)
+        m_window->setWindowState(Qt::WindowFullScreen); // showFullScreen() would also activate it
+    m_window->show();
+    if (m_window->isEnabled()) {
+        m_window->raise();
+        m_window->activateWindow();
+    }
+}
+
+void Form::placeAtStart()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    FormWindow &w = *m_window;
+    if (m_style.maximized) {
+        // Full screen covers the taskbar too; the geometry is set first for
+        // desktops without a window manager, which ignore the state.
+        w.setGeometry(screen);
+    } else if (m_style.startPosition == StartPosition::CenterScreen) {
+        const QSize size = w.frameGeometry().size();
+        w.move(screen.x() + (screen.width() - size.width()) / 2,
+               screen.y() + (screen.height() - size.height()) / 2);
+    }
+}
+
+bool Form::Unload(int16_t unloadMode)
+{
+    if (!m_window)
+        return true;
+    int16_t cancel = 0;
+    Form_QueryUnload(cancel, unloadMode);
+    if (cancel != 0 || !m_window)
+        return !m_window;
+
+    FormWindow *window = m_window;
+    m_window = nullptr;
+    auto &forms = loaded();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    for (Timer *timer : window->findChildren<Timer *>())
+        timer->setEnabled(false);
+    window->hide();
+    window->deleteLater();
+    forgetControls();
+    processEndsWhenNoWindowIsLoaded();
+    return true;
+}
+
+float Form::Left() { return toTwipsX(window().frameGeometry().x() - Screen::origin().x()); }
+float Form::Top() { return toTwipsY(window().frameGeometry().y() - Screen::origin().y()); }
+float Form::Width() { return toTwipsX(window().frameGeometry().width()); }
+float Form::Height() { return toTwipsY(window().frameGeometry().height()); }
+
+void Form::setLeft(float twips)
+{
+    FormWindow &w = window();
+    w.move(Screen::origin().x() + toPixelsX(twips), w.frameGeometry().y());
+}
+
+void Form::setTop(float twips)
+{
+    FormWindow &w = window();
+    w.move(w.frameGeometry().x(), Screen::origin().y() + toPixelsY(twips));
+}
+
+void Form::setWidth(float twips)
+{
+    FormWindow &w = window();
+    const int frame = w.frameGeometry().width() - w.width();
+    w.resize(std::max(0, toPixelsX(twips) - frame), w.height());
+}
+
+void Form::setHeight(float twips)
+{
+    FormWindow &w = window();
+    const int frame = w.frameGeometry().height() - w.height();
+    w.resize(w.width(), std::max(0, toPixelsY(twips) - frame));
+}
+
+void Form::Move(float left, double top)
+{
+    window().move(Screen::origin().x() + toPixelsX(left), Screen::origin().y() + toPixelsY(top));
+}
+
+bool Form::Enabled() { return window().isEnabled(); }
+void Form::setEnabled(bool enabled) { window().setEnabled(enabled); }
+QString Form::Caption() { return window().windowTitle(); }
+void Form::setIcon(const QIcon &icon) { window().setWindowIcon(icon); }
+int64_t Form::hwnd() { return static_cast<int64_t>(window().winId()); }
+
+FormWindow &Form::window()
+{
+    Load();
+    return *m_window;
+}
+
+std::vector<Form *> Form::loadedForms() { return loaded(); }
+
+void Form::closeRequested(int16_t unloadMode)
+{
+    runHandler([&] { Unload(unloadMode); });
+}
+
+void Form::keyDown(int16_t keyCode, int16_t shift)
+{
+    runHandler([&] { Form_KeyDown(keyCode, shift); });
+}
+
+void Form::applyFocusRule()
+{
+    if (!m_style.staysBehindWhileDisabled || !m_window)
+        return;
+    // A disabled backdrop must not take focus: a window manager raises the
+    // window it focuses, and the backdrop would cover the installer windows.
+    const bool refuse = !m_window->isEnabled();
+    if (QWindow *handle = m_window->windowHandle())
+        handle->setFlag(Qt::WindowDoesNotAcceptFocus, refuse);
+    else
+        m_window->setWindowFlag(Qt::WindowDoesNotAcceptFocus, refuse);
+}
+
+} // namespace toolkit
