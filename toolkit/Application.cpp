@@ -32,17 +32,28 @@ const char *const ErrorBoxTitle = "ZELOR os";
 const char *const DefaultFontFamily = "Liberation Sans";
 constexpr int DefaultFontPointSize = 8;
 
-void showErrorBoxAndEnd(int number, const QString &description)
-{
-    const QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description);
-    MsgBox(text, vbCritical, QString::fromLatin1(ErrorBoxTitle));
-    End();
-}
+constexpr int ExitAfterError = 1;
 
 void hideEveryWindow()
 {
     for (QWidget *widget : QApplication::topLevelWidgets())
         widget->hide();
+}
+
+void endProcess(int exitCode)
+{
+    if (s_ending)
+        return;
+    s_ending = true;
+    hideEveryWindow();
+    hooks().exitProcess(exitCode);
+}
+
+void showErrorBoxAndEnd(int number, const QString &description)
+{
+    const QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description);
+    MsgBox(text, vbCritical, QString::fromLatin1(ErrorBoxTitle));
+    endProcess(ExitAfterError);
 }
 
 #ifdef Q_OS_UNIX
@@ -72,14 +83,7 @@ Hooks &hooks()
     return h;
 }
 
-void End()
-{
-    if (s_ending)
-        return;
-    s_ending = true;
-    hideEveryWindow();
-    hooks().exitProcess(0);
-}
+void End() { endProcess(0); }
 
 void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
@@ -113,10 +117,8 @@ void processEndsWhenNoWindowIsLoaded()
 {
     // Checked once the running handler has returned: it may still show a window.
     QTimer::singleShot(0, [] {
-        if (!s_ending && Form::loadedForms().empty()) {
-            s_ending = true;
-            hooks().exitProcess(0);
-        }
+        if (Form::loadedForms().empty())
+            endProcess(0);
     });
 }
 

@@ -58,9 +58,9 @@ void forbidMoveOnX11(QWidget &window)
 {
 #ifdef ZELOR_HAVE_XCB
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    xcb_connection_t *connection = x11->connection();
     static const char atomName[] = "_MOTIF_WM_HINTS";
     auto cookie = xcb_intern_atom(connection, 0, sizeof atomName - 1, atomName);
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
