@@ -1,6 +1,7 @@
 // The comma-list loader: what becomes an item, in what order, in how many passes.
 #include "TestRun.h"
 #include "flow/CommaList.h"
+#include "installer/form_001.h"
 #include "toolkit/Controls.h"
 
 #include <QtTest>
@@ -11,6 +12,7 @@ class CommaListTest : public QObject {
 private slots:
     void items_data();
     void items();
+    void languageList();
     void appendsWithoutClearingOrSelecting();
 };
 
@@ -56,6 +58,22 @@ void CommaListTest::items()
     const int made = flow::forEachCommaListItem(text, [&](const QString &item) { items << item; });
     QCOMPARE(items, expected);
     QCOMPARE(made, passes);
+}
+
+void CommaListTest::languageList()
+{
+    QStringList items;
+    const int passes = flow::forEachCommaListItem(installer::form_001::languageListText(),
+                                                  [&](const QString &item) { items << item; });
+    QCOMPARE(passes, 150);
+    QCOMPARE(items.size(), 149);
+    const QList<QPair<int, QString>> landmarks{{0, "Afrikaans"},     {36, "Dutch"},     {37, "English (UK)"},
+                                               {38, "English (US)"}, {148, "Zulu"}};
+    for (const auto &[index, item] : landmarks)
+        QCOMPARE(items[index], item);
+    for (const QString &item : {QStringLiteral("Nahuatl"), QStringLiteral("\u00C9w\u00E9"),
+                                QStringLiteral("K\u2019iche\u2019"), QStringLiteral("Tok Pisin")})
+        QVERIFY2(items.contains(item), qPrintable(item));
 }
 
 void CommaListTest::appendsWithoutClearingOrSelecting()
