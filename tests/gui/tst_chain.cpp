@@ -5,6 +5,8 @@
 #include "TestRun.h"
 #include "backdrop/form_Background.h"
 #include "display/MonitorNumbers.h"
+#include "display/ToolkitForms.h"
+#include "display/clsMonitors.h"
 #include "installer/form_001.h"
 #include "installer/form_002.h"
 #include "installer/form_003.h"
@@ -95,6 +97,7 @@ private slots:
     void secondaryBackdrops();
     void monitorNumbers_data();
     void monitorNumbers();
+    void centringOnAMonitor();
 };
 
 void ChainTest::languageWindowAtStart()
@@ -269,6 +272,53 @@ void ChainTest::monitorNumbers()
     for (const display::clsMonitor *record : display::byMonitorNumber(monitors))
         positions << int(records.indexOf(record));
     QCOMPARE(positions, numbered);
+}
+
+// A window of the test's own as the reference: only its native id matters.
+class WidgetReference : public display::ReferenceObject {
+public:
+    explicit WidgetReference(QWidget &widget) : m_widget(widget) {}
+    std::int64_t Property(std::string_view name) const override
+    {
+        if (name != "hwnd")
+            throw toolkit::Error(toolkit::ErrPropertyNotFound, "no such property");
+        return std::int64_t(m_widget.winId());
+    }
+
+private:
+    QWidget &m_widget;
+};
+
+void ChainTest::centringOnAMonitor()
+{
+    TestRun run;
+    form_001::instance().Show();
+    form_001::instance().Unload();
+    form_002 &confirmation = form_002::instance();
+    display::CenteredForm centred(confirmation);
+    display::clsMonitors set(display::defaultPlatform());
+
+    set.CenterFormOnMonitor(centred);
+    const QRect primary = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY((confirmation.window().frameGeometry().center() - primary.center()).manhattanLength() <= 2);
+
+    for (QWidget *backdrop : otherScreenBackdrops()) {
+        WidgetReference reference(*backdrop);
+        set.CenterFormOnMonitor(centred, &reference);
+        QVERIFY2((confirmation.window().frameGeometry().center() - backdrop->frameGeometry().center())
+                         .manhattanLength() <= 2,
+                 "centred on the reference window's monitor");
+    }
+
+    const QRect before = confirmation.window().frameGeometry();
+    class NoHandle : public display::ReferenceObject {
+        std::int64_t Property(std::string_view) const override
+        {
+            throw toolkit::Error(toolkit::ErrPropertyNotFound, "no such property");
+        }
+    } withoutHandle;
+    set.CenterFormOnMonitor(centred, &withoutHandle);
+    QCOMPARE(confirmation.window().frameGeometry(), before);
 }
 
 ZELOR_TEST_MAIN(ChainTest)
