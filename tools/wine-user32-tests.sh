@@ -11,7 +11,7 @@
 #   it, so only the primary (whose bottom lies at 2160) loses 40 pixels.
 #
 # Usage: tools/wine-user32-tests.sh [CROSS_BUILD_DIR]   (default build/display-windows-cross)
-# Needs: wine wine64 g++-mingw-w64-x86-64-posix xvfb x11-xserver-utils.
+# Needs: wine wine64 g++-mingw-w64-x86-64-posix xvfb x11-xserver-utils x11-utils (xprop).
 # The Wine prefix lives outside the source tree, in
 # ${XDG_CACHE_HOME:-$HOME/.cache}/zelor-os-wine (about 700 MB, made once);
 # runs that share it wait for each other. Everything started here is stopped
@@ -23,7 +23,7 @@ build_dir=${1:-$source_dir/build/display-windows-cross}
 
 for tool in wine wineserver Xvfb xrandr xprop x86_64-w64-mingw32-g++-posix flock; do
     if ! command -v "$tool" >/dev/null; then
-        echo "wine-user32-tests: $tool is missing (apt-get install wine wine64 g++-mingw-w64-x86-64-posix xvfb x11-xserver-utils)" >&2
+        echo "wine-user32-tests: $tool is missing (apt-get install wine wine64 g++-mingw-w64-x86-64-posix xvfb x11-xserver-utils x11-utils)" >&2
         exit 1
     fi
 done
