@@ -1,29 +1,21 @@
 #include "BackdropLook.h"
 
-#include <QCoreApplication>
+#include "toolkit/Resources.h"
 
 namespace backdrop {
 
-QPixmap backdropPicture()
+toolkit::Image *addPicture(toolkit::FormWindow &window)
 {
-    // Kept for the application's lifetime, not the process's: a pixmap must
-    // go before the application object does.
-    static QPixmap *picture = nullptr;
-    if (!picture) {
-        picture = new QPixmap(QStringLiteral(":/assets/backdrop.bmp"));
-        qAddPostRoutine([] {
-            delete picture;
-            picture = nullptr;
-        });
-    }
-    return *picture;
+    return new toolkit::Image(&window, PictureDesignBounds, toolkit::picture(QStringLiteral(":/assets/backdrop.bmp")));
 }
 
-void styleInfoLabel(toolkit::Label &label)
+toolkit::Label *addInfoLabel(toolkit::FormWindow &window, const QString &caption)
 {
-    label.setForeColor(Olive);
-    label.setTransparent(true);
-    label.setFont(toolkit::msSansSerif(InfoFontPointSize, InfoFontWeight));
+    auto *label = new toolkit::Label(&window, InfoBounds, caption);
+    label->setForeColor(Olive);
+    label->setTransparent(true);
+    label->setFont(toolkit::msSansSerif(InfoFontPointSize, InfoFontWeight));
+    return label;
 }
 
 } // namespace backdrop

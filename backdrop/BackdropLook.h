@@ -3,9 +3,9 @@
 #pragma once
 
 #include "toolkit/Controls.h"
+#include "toolkit/Form.h"
 
 #include <QColor>
-#include <QPixmap>
 
 namespace backdrop {
 
@@ -18,10 +18,10 @@ constexpr toolkit::TwipsRect PictureDesignBounds{0, 0, 3240, 2280};
 constexpr float DesignClientWidth = 4560;
 constexpr float DesignClientHeight = 3030;
 
-// The 640 x 480 backdrop picture, decoded once from the program's resources.
-QPixmap backdropPicture();
+// The backdrop picture at its design size; the window stretches it later.
+toolkit::Image *addPicture(toolkit::FormWindow &window);
 
-// The monitor label: olive bold text, drawn straight over the picture.
-void styleInfoLabel(toolkit::Label &label);
+// The label naming the monitor: olive bold text drawn straight over the picture.
+toolkit::Label *addInfoLabel(toolkit::FormWindow &window, const QString &caption);
 
 } // namespace backdrop

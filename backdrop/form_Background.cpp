@@ -21,16 +21,16 @@ constexpr toolkit::TwipsRect QuitBounds{2640, 1200, 855, 375};
 
 toolkit::FormStyle style()
 {
-    toolkit::FormStyle s;
-    s.caption = QString::fromLatin1(Caption);
-    s.border = toolkit::Border::None;
-    s.clientWidth = DesignClientWidth;
-    s.clientHeight = DesignClientHeight;
-    s.showInTaskbar = false;
-    s.maximized = true;
-    s.backColor = Navy;
-    s.staysBehindWhileDisabled = true;
-    return s;
+    return {
+        .caption = QString::fromLatin1(Caption),
+        .border = toolkit::Border::None,
+        .clientWidth = DesignClientWidth,
+        .clientHeight = DesignClientHeight,
+        .showInTaskbar = false,
+        .maximized = true,
+        .backColor = Navy,
+        .staysBehindWhileDisabled = true,
+    };
 }
 
 } // namespace
@@ -38,9 +38,8 @@ toolkit::FormStyle style()
 BackgroundControls::BackgroundControls(toolkit::FormWindow &window)
 {
     // Built back to front: the picture, the label over it, the button on top.
-    img_BackgroundImage = new toolkit::Image(&window, PictureDesignBounds, backdropPicture());
-    lab_Info = new toolkit::Label(&window, InfoBounds, QString::fromLatin1(InfoCaption));
-    styleInfoLabel(*lab_Info);
+    img_BackgroundImage = addPicture(window);
+    lab_Info = addInfoLabel(window, QString::fromLatin1(InfoCaption));
     cmd_Quit = new toolkit::CommandButton(&window, QuitBounds, QString::fromLatin1(QuitDesignCaption));
     cmd_Quit->setToolTip(QString::fromLatin1(QuitToolTip));
 }

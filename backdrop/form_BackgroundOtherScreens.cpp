@@ -10,25 +10,24 @@ const char *const Caption = "Background wondow for other screens.";
 
 toolkit::FormStyle style()
 {
-    toolkit::FormStyle s;
-    s.caption = QString::fromLatin1(Caption);
-    s.border = toolkit::Border::None;
-    s.clientWidth = DesignClientWidth;
-    s.clientHeight = DesignClientHeight;
-    s.startPosition = toolkit::StartPosition::Manual; // placed before it is shown
-    s.showInTaskbar = false;
-    s.backColor = Navy;
-    s.staysBehindWhileDisabled = true;
-    return s;
+    return {
+        .caption = QString::fromLatin1(Caption),
+        .border = toolkit::Border::None,
+        .clientWidth = DesignClientWidth,
+        .clientHeight = DesignClientHeight,
+        .startPosition = toolkit::StartPosition::Manual, // placed before it is shown
+        .showInTaskbar = false,
+        .backColor = Navy,
+        .staysBehindWhileDisabled = true,
+    };
 }
 
 } // namespace
 
 OtherScreenControls::OtherScreenControls(toolkit::FormWindow &window)
 {
-    img_BackgroundImage = new toolkit::Image(&window, PictureDesignBounds, backdropPicture());
-    lab_Info = new toolkit::Label(&window, InfoBounds, QString());
-    styleInfoLabel(*lab_Info);
+    img_BackgroundImage = addPicture(window);
+    lab_Info = addInfoLabel(window, QString()); // named once the window is shown
 }
 
 form_BackgroundOtherScreens::form_BackgroundOtherScreens() : FormOf(style()) {}

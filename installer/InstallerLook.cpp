@@ -1,22 +1,10 @@
 #include "InstallerLook.h"
 
-#include <QCoreApplication>
+#include "toolkit/Resources.h"
 
 namespace installer {
 
-QIcon applicationIcon()
-{
-    // Kept for the application's lifetime, not the process's (see the backdrop picture).
-    static QIcon *icon = nullptr;
-    if (!icon) {
-        icon = new QIcon(QStringLiteral(":/assets/zelor.ico"));
-        qAddPostRoutine([] {
-            delete icon;
-            icon = nullptr;
-        });
-    }
-    return *icon;
-}
+QIcon applicationIcon() { return toolkit::icon(QStringLiteral(":/assets/zelor.ico")); }
 
 void styleBoldLabel(toolkit::Label &label) { label.setFont(toolkit::msSansSerif(BoldFontPointSize, BoldFontWeight)); }
 

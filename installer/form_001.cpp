@@ -83,13 +83,13 @@ QString promptCaption()
 
 toolkit::FormStyle style()
 {
-    toolkit::FormStyle s;
-    s.caption = QString::fromLatin1(Caption);
-    s.clientWidth = ClientWidth;
-    s.clientHeight = ClientHeight;
-    s.movable = false;
-    s.icon = applicationIcon();
-    return s;
+    return {
+        .caption = QString::fromLatin1(Caption),
+        .clientWidth = ClientWidth,
+        .clientHeight = ClientHeight,
+        .movable = false,
+        .icon = applicationIcon(),
+    };
 }
 
 // The count as the loop's 16-bit bound; a count beyond it is an overflow.

@@ -22,13 +22,13 @@ constexpr int16_t InstallIndex = 0, ContinueIndex = 1;
 
 toolkit::FormStyle style()
 {
-    toolkit::FormStyle s;
-    s.caption = QString::fromLatin1(Caption);
-    s.clientWidth = ClientWidth;
-    s.clientHeight = ClientHeight;
-    s.movable = false;
-    s.icon = applicationIcon();
-    return s;
+    return {
+        .caption = QString::fromLatin1(Caption),
+        .clientWidth = ClientWidth,
+        .clientHeight = ClientHeight,
+        .movable = false,
+        .icon = applicationIcon(),
+    };
 }
 
 } // namespace

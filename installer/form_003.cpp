@@ -28,11 +28,11 @@ const char *const QuitCaption = "&Quit";
 
 toolkit::FormStyle style()
 {
-    toolkit::FormStyle s;
-    s.caption = QString::fromLatin1(Caption);
-    s.clientWidth = ClientWidth;
-    s.clientHeight = ClientHeight;
-    return s;
+    return {
+        .caption = QString::fromLatin1(Caption),
+        .clientWidth = ClientWidth,
+        .clientHeight = ClientHeight,
+    };
 }
 
 } // namespace

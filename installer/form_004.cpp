@@ -32,13 +32,13 @@ constexpr int DefaultPartition = 1;
 
 toolkit::FormStyle style()
 {
-    toolkit::FormStyle s;
-    s.caption = QString::fromLatin1(Caption);
-    s.clientWidth = ClientWidth;
-    s.clientHeight = ClientHeight;
-    s.startPosition = toolkit::StartPosition::WindowsDefault;
-    s.movable = false;
-    return s;
+    return {
+        .caption = QString::fromLatin1(Caption),
+        .clientWidth = ClientWidth,
+        .clientHeight = ClientHeight,
+        .startPosition = toolkit::StartPosition::WindowsDefault,
+        .movable = false,
+    };
 }
 
 } // namespace

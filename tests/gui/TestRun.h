@@ -5,9 +5,12 @@
 
 #include "flow/WindowRegistry.h"
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 #include "toolkit/Timer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSpontaneKeyEvent>
 #include <QStringList>
 
 struct TestRun {
@@ -34,6 +37,23 @@ struct TestRun {
         toolkit::resetForTests();
     }
 };
+
+// A close command from the window system (close box, Alt+F4).
+inline void closeFromWindowSystem(toolkit::Form &form)
+{
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    qApp->notify(&form.window(), &close); // sendEvent would clear the mark
+}
+
+inline QList<QWidget *> visibleWindowsCaptioned(const QString &caption)
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == caption)
+            found << w;
+    return found;
+}
 
 // A test main that runs the test object under the program's own application.
 #define ZELOR_TEST_MAIN(TestObject)                                                                                  \

@@ -13,7 +13,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSpontaneKeyEvent>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -66,21 +65,7 @@ protected:
     }
 };
 
-QList<QWidget *> otherScreenBackdrops()
-{
-    QList<QWidget *> found;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == OtherScreenCaption)
-            found << w;
-    return found;
-}
-
-void closeFromWindowSystem(toolkit::Form &form)
-{
-    QCloseEvent close;
-    QSpontaneKeyEvent::setSpontaneous(&close);
-    qApp->notify(&form.window(), &close);
-}
+QList<QWidget *> otherScreenBackdrops() { return visibleWindowsCaptioned(OtherScreenCaption); }
 
 } // namespace
 

@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtTest>
-#include <QSpontaneKeyEvent>
 
 using backdrop::form_Background;
 using installer::form_002;
@@ -41,21 +40,6 @@ void runToPartitionWindow(TestRun &run)
     run.clock.advance(7500);
 }
 
-// A close command from the window system (close box, Alt+F4).
-void closeFromWindowSystem(toolkit::Form &form)
-{
-    QCloseEvent close;
-    QSpontaneKeyEvent::setSpontaneous(&close);
-    qApp->notify(&form.window(), &close); // sendEvent would clear the mark
-}
-
-int visibleWindowsCaptioned(const QString &caption)
-{
-    int n = 0;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        n += w->isVisible() && w->windowTitle() == caption;
-    return n;
-}
 
 void pressKey(toolkit::Form &form, int key, Qt::KeyboardModifiers modifiers, quint32 nativeKey = 0)
 {
@@ -116,7 +100,7 @@ void WindowsTest::confirmationLeadsToProgressOnce()
 
     QCOMPARE(confirmation.state(), State::NotLoaded);
     QCOMPARE(form_003::instance().state(), State::Visible);
-    QCOMPARE(visibleWindowsCaptioned(ProgressCaption), 1);
+    QCOMPARE(visibleWindowsCaptioned(ProgressCaption).size(), 1);
     QCOMPARE(form_003::instance().StepNumber(), int16_t(0));
 }
 
@@ -398,7 +382,7 @@ void WindowsTest::sessionEndUnloadsEveryWindow()
     toolkit::unloadAll(int16_t(mode));
     QVERIFY(toolkit::Form::loadedForms().empty());
     QCOMPARE(form_003::instance().isLoaded(), false);
-    QVERIFY2(progressWasLoaded || visibleWindowsCaptioned(ProgressCaption) == 0, "no new window is shown");
+    QVERIFY2(progressWasLoaded || visibleWindowsCaptioned(ProgressCaption).isEmpty(), "no new window is shown");
     QTRY_COMPARE(run.exits, QList<int>{0});
 }
 
