@@ -27,15 +27,16 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build PRESET TESTS: configures and builds one preset, with or without the tests.
 build() {
-    cmake --preset release -DZELOR_BUILD_TESTS="$1" >/dev/null
-    cmake --build --preset release -j 2
+    cmake --preset "$1" -DZELOR_BUILD_TESTS="$2" >/dev/null
+    cmake --build --preset "$1" -j 2
 }
 
 case "${1:-}" in
 run)
     install_missing "${build_packages[@]}" "${x_packages[@]}"
-    build OFF
+    build release OFF
     if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
         exec build/release/zelor-os
     fi
@@ -43,8 +44,11 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${x_packages[@]}" "${windows_packages[@]}"
-    build ON
+    build release ON
     ctest --preset release
+    # The in-process tests once more, under the address and undefined-behaviour sanitizers.
+    build sanitize ON
+    ctest --preset sanitize
     ;;
 *)
     echo "usage: $0 run|test" >&2
