@@ -3,18 +3,21 @@
 //
 //   bench_startup [RUNS]      (default 10)
 //
-// Each run forks and execs a copy of this program, which builds the first
-// windows as the program does (the backdrop, then the confirmation window in
-// front of it) and reports on a pipe when the first window was exposed, when
+// Each run forks and execs a copy of this program, which builds windows as the
+// program does and reports on a pipe when the first window was exposed, when
 // the first paint event inside a top-level window came, and when every shown
-// window had been painted, with its memory at that point. The parent reads
-// the clock right before fork, so the figures include fork, exec, dynamic
-// linking and the connection to the display. It prints figures and judges
-// none of them. The platform is Qt's usual choice (QT_QPA_PLATFORM).
+// window had been painted, with its memory at that point. Two scenarios: the
+// start window (the language window, as the program starts), and the backdrop
+// with the confirmation window in front (what the language window hands over
+// to; the full-screen picture makes it the heavier paint). The parent reads the
+// clock right before fork, so the figures include fork, exec, dynamic linking
+// and the connection to the display. It prints figures and judges none of
+// them. The platform is Qt's usual choice (QT_QPA_PLATFORM).
 #include "Figures.h"
 
 #include "backdrop/form_Background.h"
 #include "flow/WindowRegistry.h"
+#include "installer/form_001.h"
 #include "installer/form_002.h"
 #include "toolkit/Application.h"
 
@@ -103,15 +106,21 @@ private:
     bool m_done = false;
 };
 
-int runChild(int argc, char **argv, int reportFd)
+enum class Scenario { StartWindow, Handover };
+
+int runChild(int argc, char **argv, int reportFd, Scenario scenario)
 {
     toolkit::Application::prepareProcessEnvironment();
     toolkit::Application application(argc, argv);
     PaintWatch watch(reportFd);
     application.installEventFilter(&watch);
-    toolkit::runHandler([] {
-        backdrop::form_Background::instance().Show();
-        installer::form_002::instance().Show();
+    toolkit::runHandler([scenario] {
+        if (scenario == Scenario::StartWindow) {
+            installer::form_001::instance().Show();
+        } else {
+            backdrop::form_Background::instance().Show();
+            installer::form_002::instance().Show();
+        }
     });
     const int exitCode = application.exec();
     flow::WindowRegistry::reset();
@@ -124,7 +133,7 @@ struct Sample {
     std::string platform;
 };
 
-bool runOnce(Sample &sample)
+bool runOnce(Scenario scenario, Sample &sample)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -137,8 +146,9 @@ bool runOnce(Sample &sample)
         ::close(fds[0]);
         ::alarm(ChildDeadlineSeconds);
         const std::string fd = std::to_string(fds[1]);
+        const char *which = scenario == Scenario::StartWindow ? "start" : "handover";
         char *args[] = {const_cast<char *>("bench_startup"), const_cast<char *>(ChildFlag),
-                        const_cast<char *>(fd.c_str()), nullptr};
+                        const_cast<char *>(fd.c_str()), const_cast<char *>(which), nullptr};
         ::execv("/proc/self/exe", args);
         std::_Exit(127);
     }
@@ -175,22 +185,14 @@ void printRow(const char *what, const std::vector<double> &values, const char *u
     std::printf("  %-34s min %8.1f  median %8.1f  max %8.1f %s\n", what, s.min, s.median, s.max, unit);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+void runScenario(Scenario scenario, int runs)
 {
-    if (argc == 3 && std::strcmp(argv[1], ChildFlag) == 0) {
-        int childArgc = 1;
-        return runChild(childArgc, argv, std::atoi(argv[2]));
-    }
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-
     std::vector<double> expose, paint, all, hwm, rss;
     std::string platform;
     for (int i = 0; i < runs; ++i) {
         Sample s{};
-        if (!runOnce(s))
-            return 1;
+        if (!runOnce(scenario, s))
+            std::exit(1);
         expose.push_back(s.exposeMs);
         paint.push_back(s.paintMs);
         all.push_back(s.allMs);
@@ -198,11 +200,27 @@ int main(int argc, char **argv)
         rss.push_back(double(s.rssKiB) / 1024);
         platform = s.platform;
     }
-    std::printf("start-up, from fork+exec, %d runs (platform %s):\n", runs, platform.c_str());
+    const bool start = scenario == Scenario::StartWindow;
+    std::printf("%s, from fork+exec, %d runs (platform %s):\n",
+                start ? "start window (language)" : "backdrop + confirmation", runs, platform.c_str());
     printRow("first window exposed", expose, "ms");
     printRow("first paint event in a window", paint, "ms");
-    printRow("backdrop + confirmation painted", all, "ms");
+    printRow("every shown window painted", all, "ms");
     printRow("peak memory then (VmHWM)", hwm, "MiB");
     printRow("resident memory then (VmRSS)", rss, "MiB");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], ChildFlag) == 0) {
+        int childArgc = 1;
+        const Scenario scenario = std::strcmp(argv[3], "start") == 0 ? Scenario::StartWindow : Scenario::Handover;
+        return runChild(childArgc, argv, std::atoi(argv[2]), scenario);
+    }
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    runScenario(Scenario::StartWindow, runs);
+    runScenario(Scenario::Handover, runs);
     return 0;
 }
