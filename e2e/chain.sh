@@ -258,10 +258,12 @@ long_run() {
     local superL superR
     superL=$(xs_keycode_of Super_L) superR=$(xs_keycode_of Super_R)
     launch long
+    ZW_LANGUAGE_SHOT=$shots/00-language.png
 
     local backdrop progress partition
     if ! reach_confirmation; then fail "the confirmation window appears"; return 1; fi
     pass "the confirmation window appears$( ((came_from_language)) && echo ' after the language window')"
+    ZW_LANGUAGE_SHOT=''
     shot 01-confirmation
 
     backdrop=$(xs_find_windows "$ZW_BACKDROP" "$pid")

@@ -32,7 +32,8 @@ zw_click_partition_ok() { xs_click "$1" $(zw_centre_of 2880 1680 1575 375); }
 # Waits for the start window of the program PID (up to 30 s) and presses the
 # language window's OK if that comes first. MODE is auto, language (it must
 # come first) or confirmation (it must not). Sets ZW_CONFIRMATION_WID and
-# ZW_CAME_FROM_LANGUAGE; on failure says why on stderr.
+# ZW_CAME_FROM_LANGUAGE; on failure says why on stderr. With ZW_LANGUAGE_SHOT
+# set to a file name, the language window is photographed there first.
 zw_reach_confirmation() {
     local pid=$1 mode=${2:-auto} i w=''
     ZW_CONFIRMATION_WID='' ZW_CAME_FROM_LANGUAGE=0
@@ -42,6 +43,7 @@ zw_reach_confirmation() {
             ZW_CAME_FROM_LANGUAGE=1
             [[ $mode == confirmation ]] && { echo "the language window came first" >&2; return 1; }
             sleep 0.3
+            [[ -n ${ZW_LANGUAGE_SHOT:-} ]] && xs_screenshot "$ZW_LANGUAGE_SHOT"
             zw_click_language_ok "$w"
             break
         fi
