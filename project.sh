@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
                 libgtest-dev googletest fonts-liberation fonts-dejavu-core)
 # A private X session for machines without a display, and for the end-to-end tests.
-x_packages=(xvfb openbox xdotool x11-xserver-utils x11-utils imagemagick)
+x_packages=(xvfb openbox xdotool x11-xserver-utils x11-utils imagemagick strace iproute2)
 # The monitor set's Windows build, tested against Wine's user32.
 windows_packages=(wine wine64 g++-mingw-w64-x86-64-posix)
 

@@ -37,6 +37,9 @@ int toPixelsY(double twips) { return twipsToPixels(twips, Screen::TwipsPerPixelY
 float toTwipsX(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelX()); }
 float toTwipsY(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelY()); }
 
+// A window in the layer below the others, which takes no focus.
+constexpr Qt::WindowFlags BehindFlags = Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnBottomHint;
+
 Qt::WindowFlags flagsFor(const FormStyle &style)
 {
     Qt::WindowFlags flags = Qt::Window;
@@ -103,7 +106,26 @@ FormWindow::FormWindow(Form &form, const FormStyle &style)
     else
         resize(client);
     if (style.staysBehindWhileDisabled)
-        setWindowFlag(Qt::WindowDoesNotAcceptFocus, !isEnabled());
+        setWindowFlags(windowFlags() | BehindFlags);
+}
+
+void FormWindow::centreOnPrimaryScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize size = frameGeometry().size();
+    move(screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2);
+}
+
+void FormWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Before a window is shown its frame is unknown and it is centred without
+    // one; the window manager's frame arrives with the first move, and the
+    // window is centred again with it, once.
+    if (m_centreOnceFramed && windowHandle() && !windowHandle()->frameMargins().isNull()) {
+        m_centreOnceFramed = false;
+        centreOnPrimaryScreen();
+    }
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)
@@ -203,9 +225,8 @@ void Form::placeAtStart()
         // desktops without a window manager, which ignore the state.
         w.setGeometry(screen);
     } else if (m_style.startPosition == StartPosition::CenterScreen) {
-        const QSize size = w.frameGeometry().size();
-        w.move(screen.x() + (screen.width() - size.width()) / 2,
-               screen.y() + (screen.height() - size.height()) / 2);
+        w.centreOnPrimaryScreen();
+        w.m_centreOnceFramed = true;
     }
 }
 
@@ -295,13 +316,15 @@ void Form::applyFocusRule()
 {
     if (!m_style.staysBehindWhileDisabled || !m_window)
         return;
-    // A disabled backdrop must not take focus: a window manager raises the
-    // window it focuses, and the backdrop would cover the installer windows.
-    const bool refuse = !m_window->isEnabled();
+    // A disabled backdrop must neither take focus nor be raised by a click:
+    // window managers raise the window they focus, and some raise any window
+    // that is clicked. Kept in the layer below, it cannot cover the installer
+    // windows; once enabled it comes to the front like any other window.
+    const bool behind = !m_window->isEnabled();
     if (QWindow *handle = m_window->windowHandle())
-        handle->setFlag(Qt::WindowDoesNotAcceptFocus, refuse);
+        handle->setFlags(behind ? handle->flags() | BehindFlags : handle->flags() & ~BehindFlags);
     else
-        m_window->setWindowFlag(Qt::WindowDoesNotAcceptFocus, refuse);
+        m_window->setWindowFlags(behind ? m_window->windowFlags() | BehindFlags : m_window->windowFlags() & ~BehindFlags);
 }
 
 } // namespace toolkit

@@ -48,7 +48,7 @@ struct FormStyle {
     bool maximized = false;
     QIcon icon;                     // none: no icon in the title bar
     QColor backColor;               // invalid: the toolkit's default
-    bool staysBehindWhileDisabled = false; // takes no focus while disabled, so a click never raises it
+    bool staysBehindWhileDisabled = false; // while disabled: below the other windows, never focused
 };
 
 // The top-level widget of a loaded form. It turns the window system's events
@@ -60,6 +60,7 @@ public:
     const FormStyle &style() const { return m_style; }
 
 protected:
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -69,8 +70,12 @@ protected:
 #endif
 
 private:
+    friend class Form;
+    void centreOnPrimaryScreen();
+
     Form &m_form;
     FormStyle m_style;
+    bool m_centreOnceFramed = false;
 };
 
 class Form {

@@ -334,10 +334,12 @@ void WindowsTest::backdropStaysBehindWhileDisabled()
     startConfirming();
     QWindow *backdrop = form_Background::instance().window().windowHandle();
     QVERIFY(backdrop->flags() & Qt::WindowDoesNotAcceptFocus);
+    QVERIFY(backdrop->flags() & Qt::WindowStaysOnBottomHint);
     QTest::mouseClick(&form_Background::instance().window(), Qt::LeftButton);
     QCOMPARE(form_002::instance().state(), State::Visible);
     form_Background::instance().setEnabled(true);
-    QVERIFY2(!(backdrop->flags() & Qt::WindowDoesNotAcceptFocus), "once enabled it comes to the front when clicked");
+    QVERIFY2(!(backdrop->flags() & (Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnBottomHint)),
+             "once enabled it comes to the front when clicked");
 }
 
 void WindowsTest::uncaughtErrorShowsTheErrorBox()
