@@ -3,6 +3,7 @@
 // timers on the test clock.
 #include "TestRun.h"
 #include "backdrop/form_Background.h"
+#include "installer/form_001.h"
 #include "installer/form_002.h"
 #include "installer/form_003.h"
 #include "installer/form_004.h"
@@ -73,6 +74,7 @@ private slots:
     void backdropLayout();
     void backdropStaysBehindWhileDisabled();
     void uncaughtErrorShowsTheErrorBox();
+    void captionsFitTheirLabels();
     void sessionEndUnloadsEveryWindow_data();
     void sessionEndUnloadsEveryWindow();
 };
@@ -340,6 +342,31 @@ void WindowsTest::backdropStaysBehindWhileDisabled()
     form_Background::instance().setEnabled(true);
     QVERIFY2(!(backdrop->flags() & (Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnBottomHint)),
              "once enabled it comes to the front when clicked");
+}
+
+void WindowsTest::captionsFitTheirLabels()
+{
+    TestRun run;
+    runToPartitionWindow(run);
+    installer::form_001::instance().Load();
+    // The one exception: at the size that keeps the language prompt on five
+    // lines, the partition prompt needs three lines where its label has two.
+    const QString partitionPrompt = form_004::instance().ui().lab_001->text();
+    QStringList clipped;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (const toolkit::Label *label : window->findChildren<toolkit::Label *>()) {
+            if (label->text() == partitionPrompt)
+                continue;
+            const QRect room = label->contentsRect();
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000),
+                                                                   Qt::TextWordWrap, label->text());
+            if (needed.height() > room.height() || needed.width() > room.width())
+                clipped << QStringLiteral("%1: \"%2\" needs %3x%4, has %5x%6")
+                               .arg(window->windowTitle(), label->text())
+                               .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+        }
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
 }
 
 void WindowsTest::uncaughtErrorShowsTheErrorBox()
