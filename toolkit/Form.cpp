@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstring>
 
 #ifdef ZELOR_HAVE_XCB
 #include <xcb/xcb.h>
@@ -53,6 +54,26 @@ Qt::WindowFlags flagsFor(const FormStyle &style)
     return flags;
 }
 
+#ifdef ZELOR_HAVE_XCB
+// The X connection when the program runs on X11, else null.
+xcb_connection_t *x11Connection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t found = reply ? reply->atom : XCB_ATOM_NONE;
+    free(reply);
+    return found;
+}
+#endif
+
 // X11 has no window flag for "not movable". The window manager learns it from
 // the Motif hints, which Qt writes itself with the move function always on;
 // after Qt has written them, replace them with ones that leave out move and
@@ -60,26 +81,88 @@ Qt::WindowFlags flagsFor(const FormStyle &style)
 void forbidMoveOnX11(QWidget &window)
 {
 #ifdef ZELOR_HAVE_XCB
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    static const char atomName[] = "_MOTIF_WM_HINTS";
-    auto cookie = xcb_intern_atom(connection, 0, sizeof atomName - 1, atomName);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    if (!reply)
+    xcb_connection_t *connection = x11Connection();
+    const xcb_atom_t motifHints = connection ? atom(connection, "_MOTIF_WM_HINTS") : XCB_ATOM_NONE;
+    if (motifHints == XCB_ATOM_NONE)
         return;
     enum : uint32_t { HintFunctions = 1, HintDecorations = 2 };
     enum : uint32_t { FunctionClose = 32 };
     enum : uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16 };
     const uint32_t hints[5] = {HintFunctions | HintDecorations, FunctionClose,
                                DecorBorder | DecorTitle | DecorMenu, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
-                        reply->atom, reply->atom, 32, 5, hints);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), motifHints,
+                        motifHints, 32, 5, hints);
     xcb_flush(connection);
-    free(reply);
 #else
     (void)window;
+#endif
+}
+
+// Whether a window's X11 states and hints have to be changed by hand: Qt
+// writes the "below" state only before a window is mapped, and a change of
+// its flags after that drops its other states.
+bool isMappedOnX11(const QWidget &window)
+{
+#ifdef ZELOR_HAVE_XCB
+    return window.isVisible() && x11Connection() != nullptr;
+#else
+    (void)window;
+    return false;
+#endif
+}
+
+// Asks the window manager to set or clear a state of a mapped window (EWMH).
+void setNetWmStateOnX11(QWidget &window, const char *state, bool set)
+{
+#ifdef ZELOR_HAVE_XCB
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return;
+    enum : uint32_t { StateRemove = 0, StateAdd = 1, SourceApplication = 1 };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window.winId());
+    message.type = atom(connection, "_NET_WM_STATE");
+    message.data.data32[0] = set ? StateAdd : StateRemove;
+    message.data.data32[1] = atom(connection, state);
+    message.data.data32[3] = SourceApplication;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+#else
+    (void)window;
+    (void)state;
+    (void)set;
+#endif
+}
+
+// Sets whether a mapped window takes the keyboard focus (ICCCM WM_HINTS input).
+void setInputHintOnX11(QWidget &window, bool acceptsFocus)
+{
+#ifdef ZELOR_HAVE_XCB
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    constexpr uint32_t HintsWords = 9, InputHint = 1;
+    uint32_t hints[HintsWords] = {};
+    auto cookie = xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, HintsWords);
+    if (xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+        const int words = std::min<int>(xcb_get_property_value_length(reply) / 4, HintsWords);
+        std::memcpy(hints, xcb_get_property_value(reply), size_t(words) * 4);
+        free(reply);
+    }
+    hints[0] |= InputHint;
+    hints[1] = acceptsFocus ? 1 : 0;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32,
+                        HintsWords, hints);
+    xcb_flush(connection);
+#else
+    (void)window;
+    (void)acceptsFocus;
 #endif
 }
 
@@ -321,10 +404,16 @@ void Form::applyFocusRule()
     // that is clicked. Kept in the layer below, it cannot cover the installer
     // windows; once enabled it comes to the front like any other window.
     const bool behind = !m_window->isEnabled();
-    if (QWindow *handle = m_window->windowHandle())
+    if (isMappedOnX11(*m_window)) {
+        // Openbox drops the full-screen state of a borderless tool window
+        // with it; the window keeps the screen's geometry all the same.
+        setNetWmStateOnX11(*m_window, "_NET_WM_STATE_BELOW", behind);
+        setInputHintOnX11(*m_window, !behind);
+    } else if (QWindow *handle = m_window->windowHandle()) {
         handle->setFlags(behind ? handle->flags() | BehindFlags : handle->flags() & ~BehindFlags);
-    else
+    } else {
         m_window->setWindowFlags(behind ? m_window->windowFlags() | BehindFlags : m_window->windowFlags() & ~BehindFlags);
+    }
 }
 
 } // namespace toolkit
