@@ -3,34 +3,24 @@
 #include "Application.h"
 #include "Errors.h"
 #include "Screen.h"
-#include "Units.h"
 
 #include <QPainter>
 
 namespace toolkit {
 
-namespace {
-
-int pixelsX(float twips) { return twipsToPixels(twips, Screen::TwipsPerPixelX()); }
-int pixelsY(float twips) { return twipsToPixels(twips, Screen::TwipsPerPixelY()); }
-float twipsX(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelX()); }
-float twipsY(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelY()); }
-
-} // namespace
-
-template <class W> float Control<W>::Left() const { return twipsX(this->x()); }
-template <class W> float Control<W>::Top() const { return twipsY(this->y()); }
-template <class W> float Control<W>::Width() const { return twipsX(this->width()); }
-template <class W> float Control<W>::Height() const { return twipsY(this->height()); }
-template <class W> void Control<W>::setLeft(float twips) { this->move(pixelsX(twips), this->y()); }
-template <class W> void Control<W>::setTop(float twips) { this->move(this->x(), pixelsY(twips)); }
-template <class W> void Control<W>::setWidth(float twips) { this->resize(pixelsX(twips), this->height()); }
-template <class W> void Control<W>::setHeight(float twips) { this->resize(this->width(), pixelsY(twips)); }
+template <class W> float Control<W>::Left() const { return Screen::twipsX(this->x()); }
+template <class W> float Control<W>::Top() const { return Screen::twipsY(this->y()); }
+template <class W> float Control<W>::Width() const { return Screen::twipsX(this->width()); }
+template <class W> float Control<W>::Height() const { return Screen::twipsY(this->height()); }
+template <class W> void Control<W>::setLeft(float twips) { this->move(Screen::pixelsX(twips), this->y()); }
+template <class W> void Control<W>::setTop(float twips) { this->move(this->x(), Screen::pixelsY(twips)); }
+template <class W> void Control<W>::setWidth(float twips) { this->resize(Screen::pixelsX(twips), this->height()); }
+template <class W> void Control<W>::setHeight(float twips) { this->resize(this->width(), Screen::pixelsY(twips)); }
 
 template <class W>
 void Control<W>::setBounds(const TwipsRect &bounds)
 {
-    this->setGeometry(pixelsX(bounds.left), pixelsY(bounds.top), pixelsX(bounds.width), pixelsY(bounds.height));
+    this->setGeometry(Screen::pixelsX(bounds.left), Screen::pixelsY(bounds.top), Screen::pixelsX(bounds.width), Screen::pixelsY(bounds.height));
 }
 
 template class Control<QLabel>;

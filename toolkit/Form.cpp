@@ -4,7 +4,6 @@
 #include "Keys.h"
 #include "Screen.h"
 #include "Timer.h"
-#include "Units.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -33,10 +32,6 @@ std::vector<Form *> &loaded()
     return forms;
 }
 
-int toPixelsX(double twips) { return twipsToPixels(twips, Screen::TwipsPerPixelX()); }
-int toPixelsY(double twips) { return twipsToPixels(twips, Screen::TwipsPerPixelY()); }
-float toTwipsX(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelX()); }
-float toTwipsY(int pixels) { return pixelsToTwips(pixels, Screen::TwipsPerPixelY()); }
 
 // A window in the layer below the others, which takes no focus.
 constexpr Qt::WindowFlags BehindFlags = Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnBottomHint;
@@ -183,7 +178,7 @@ FormWindow::FormWindow(Form &form, const FormStyle &style)
         setPalette(palette);
         setAutoFillBackground(true);
     }
-    const QSize client(toPixelsX(style.clientWidth), toPixelsY(style.clientHeight));
+    const QSize client(Screen::pixelsX(style.clientWidth), Screen::pixelsY(style.clientHeight));
     if (style.border == Border::FixedSingle)
         setFixedSize(client);
     else
@@ -335,40 +330,40 @@ bool Form::Unload(int16_t unloadMode)
     return true;
 }
 
-float Form::Left() { return toTwipsX(window().frameGeometry().x() - Screen::origin().x()); }
-float Form::Top() { return toTwipsY(window().frameGeometry().y() - Screen::origin().y()); }
-float Form::Width() { return toTwipsX(window().frameGeometry().width()); }
-float Form::Height() { return toTwipsY(window().frameGeometry().height()); }
+float Form::Left() { return Screen::twipsX(window().frameGeometry().x() - Screen::origin().x()); }
+float Form::Top() { return Screen::twipsY(window().frameGeometry().y() - Screen::origin().y()); }
+float Form::Width() { return Screen::twipsX(window().frameGeometry().width()); }
+float Form::Height() { return Screen::twipsY(window().frameGeometry().height()); }
 
 void Form::setLeft(float twips)
 {
     FormWindow &w = window();
-    w.move(Screen::origin().x() + toPixelsX(twips), w.frameGeometry().y());
+    w.move(Screen::origin().x() + Screen::pixelsX(twips), w.frameGeometry().y());
 }
 
 void Form::setTop(float twips)
 {
     FormWindow &w = window();
-    w.move(w.frameGeometry().x(), Screen::origin().y() + toPixelsY(twips));
+    w.move(w.frameGeometry().x(), Screen::origin().y() + Screen::pixelsY(twips));
 }
 
 void Form::setWidth(float twips)
 {
     FormWindow &w = window();
     const int frame = w.frameGeometry().width() - w.width();
-    w.resize(std::max(0, toPixelsX(twips) - frame), w.height());
+    w.resize(std::max(0, Screen::pixelsX(twips) - frame), w.height());
 }
 
 void Form::setHeight(float twips)
 {
     FormWindow &w = window();
     const int frame = w.frameGeometry().height() - w.height();
-    w.resize(w.width(), std::max(0, toPixelsY(twips) - frame));
+    w.resize(w.width(), std::max(0, Screen::pixelsY(twips) - frame));
 }
 
 void Form::Move(float left, double top)
 {
-    window().move(Screen::origin().x() + toPixelsX(left), Screen::origin().y() + toPixelsY(top));
+    window().move(Screen::origin().x() + Screen::pixelsX(left), Screen::origin().y() + Screen::pixelsY(top));
 }
 
 bool Form::Enabled() { return window().isEnabled(); }

@@ -1,5 +1,7 @@
 #include "Screen.h"
 
+#include "Units.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -21,5 +23,10 @@ float Screen::Width() { return static_cast<float>(primary()->geometry().width() 
 float Screen::Height() { return static_cast<float>(primary()->geometry().height() * double(TwipsPerPixelY())); }
 
 QPoint Screen::origin() { return primary()->geometry().topLeft(); }
+
+int Screen::pixelsX(double twips) { return twipsToPixels(twips, TwipsPerPixelX()); }
+int Screen::pixelsY(double twips) { return twipsToPixels(twips, TwipsPerPixelY()); }
+float Screen::twipsX(int pixels) { return pixelsToTwips(pixels, TwipsPerPixelX()); }
+float Screen::twipsY(int pixels) { return pixelsToTwips(pixels, TwipsPerPixelY()); }
 
 } // namespace toolkit

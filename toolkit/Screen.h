@@ -14,6 +14,12 @@ struct Screen {
     // Where the primary screen's top-left corner lies in the windowing
     // library's global coordinates: the origin of every window position.
     static QPoint origin();
+
+    // Twips and pixels along one axis, with the screen's factor for it.
+    static int pixelsX(double twips);
+    static int pixelsY(double twips);
+    static float twipsX(int pixels);
+    static float twipsY(int pixels);
 };
 
 } // namespace toolkit
