@@ -9,8 +9,7 @@
 // reported as a record, goes through these functions.
 //
 // Both are relative to the primary screen of the running QGuiApplication, read
-// on every call; without one (or with no screen) they change nothing. Header
-// only and QtGui only, so that any Qt target can use them.
+// on every call through the toolkit's screen object. Header only.
 #pragma once
 
 #include <QGuiApplication>
@@ -18,14 +17,13 @@
 #include <QRect>
 #include <QScreen>
 
+#include "toolkit/Screen.h"
+
 namespace display {
 
-// Where the primary screen's top-left corner lies in Qt's global coordinates.
-inline QPoint primaryOriginInQtGlobal()
-{
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    return primary ? primary->geometry().topLeft() : QPoint();
-}
+// Where the primary screen's top-left corner lies in Qt's global coordinates:
+// the same origin the toolkit places every window from.
+inline QPoint primaryOriginInQtGlobal() { return toolkit::Screen::origin(); }
 
 // A virtual-desktop pixel (origin: the primary monitor's top-left corner) as a
 // Qt global pixel, e.g. to move a window to a monitor record's Left and Top.

@@ -57,8 +57,6 @@ class FormWindow : public QWidget {
 public:
     FormWindow(Form &form, const FormStyle &style);
 
-    const FormStyle &style() const { return m_style; }
-
 protected:
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
